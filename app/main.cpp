@@ -4,6 +4,7 @@
 #include "manager/manager_main.h"
 #include "opener/opener_run.h"
 #include "platform/command_line.h"
+#include "platform/form_host_win32.h"
 #include "platform/platform_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -11,7 +12,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   kl::Win32Platform backends;
   kl::Platform platform = backends.View();
   if (commandLine.ParamCount() == 0) {
-    kl::RunManager(platform);
+    kl::Win32FormHost host;
+    kl::RunManager(host, platform);
   } else {
     kl::RunOpener(commandLine.Arguments(), platform);
   }

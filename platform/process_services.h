@@ -27,6 +27,8 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool DirectoryExists(const std::string& path) = 0;
+  // Full path of this program's executable file.
+  virtual std::string ExecutablePath() = 0;
 };
 
 class Clock {

@@ -32,7 +32,9 @@ class InMemoryMessageSink final : public MessageSink {
 class InMemoryFileSystem final : public FileSystem {
  public:
   bool DirectoryExists(const std::string& path) override { return folders.count(path) != 0; }
+  std::string ExecutablePath() override { return executablePath; }
   std::set<std::string> folders;
+  std::string executablePath = "C:\\Tools\\KL.EXE";
 };
 
 class InMemoryClock final : public Clock {

@@ -17,6 +17,15 @@ bool Win32FileSystem::DirectoryExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::string Win32FileSystem::ExecutablePath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return path.substr(0, length);
+    path.resize(path.size() * 2);  // cut off: try again with more room
+  }
+}
+
 std::uint64_t Win32Clock::NowMs() { return GetTickCount64(); }
 
 void Win32Clock::SleepMs(unsigned milliseconds) { Sleep(milliseconds); }

@@ -17,6 +17,7 @@ class Win32MessageSink final : public MessageSink {
 class Win32FileSystem final : public FileSystem {
  public:
   bool DirectoryExists(const std::string& path) override;
+  std::string ExecutablePath() override;
 };
 
 class Win32Clock final : public Clock {

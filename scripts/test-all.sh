@@ -20,7 +20,11 @@ run_ctest() {
 
 configure_and_build() {
   local folder="$1"; shift
-  cmake -S . -B "$folder" -G Ninja "$@" >/dev/null && cmake --build "$folder" || { status=1; return 1; }
+  if ! { cmake -S . -B "$folder" -G Ninja "$@" >/dev/null && cmake --build "$folder"; }; then
+    status=1
+    summaries+=("$(basename "$folder"): build failed")
+    return 1
+  fi
 }
 
 configure_and_build "$build/native" -DCMAKE_BUILD_TYPE=Debug && run_ctest native "$build/native"

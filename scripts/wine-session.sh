@@ -8,7 +8,7 @@ start_wine_session() {
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX="$build/wineprefix"
   rm -rf "$WINEPREFIX"
-  mkdir -p "$build"
+  mkdir -p "$WINEPREFIX"
 
   if [ -z "${KL_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     local display=90
@@ -24,9 +24,21 @@ start_wine_session() {
   # output pipe open, and CTest would wait for it forever.
   wineserver -p >/dev/null 2>&1
   wineboot -i >/dev/null 2>&1
+  configure_wine_display
 }
 
 stop_wine_session() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${KL_XVFB_PID:-}" ]; then kill "$KL_XVFB_PID" 2>/dev/null || true; fi
+}
+
+# The manager window asks for "ＭＳ Ｐゴシック"; show it with the IPA P Gothic from Debian.
+# Wine draws the title bars itself: Xvfb has no window manager to draw them.
+configure_wine_display() {
+  local reg="$WINEPREFIX/kl-fonts.reg"
+  { printf '\xff\xfe'
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' \
+      | iconv -f UTF-8 -t UTF-16LE
+  } > "$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1
 }

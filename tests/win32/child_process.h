@@ -20,6 +20,7 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return info_.hProcess != nullptr; }
+  HANDLE handle() const { return info_.hProcess; }
   // The exit code, or none when the process is still running after the timeout.
   std::optional<DWORD> WaitForExit(DWORD timeoutMs);
   // Waits for a message box of this process, returns its text and presses its OK button.

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds KL.EXE and starts it under Wine without arguments. With
+# a display it runs there until closed; without one it runs on a private X server, saves a
+# screenshot to build/kl-window.png and ends.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+source scripts/wine-session.sh
+
+install_missing_packages
+build="$PWD/build/win64"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build "$build" --target KL
+
+if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
+  KL_KEEP_DISPLAY=1 start_wine_session "$build"
+  wine "$build/bin/KL.EXE"
+  exit 0
+fi
+
+start_wine_session "$build"
+wine "$build/bin/KL.EXE" &
+kl=$!
+for _ in $(seq 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Kolbra"' && break
+  sleep 0.2
+done
+sleep 1
+import -window root "$PWD/build/kl-window.png"
+# Crop to the window with a margin.
+geometry=$(xwininfo -name Kolbra 2>/dev/null | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+  /Width:/{w=$2} /Height:/{h=$2} END{if (w) printf "%dx%d+%d+%d", w+40, h+40, x-20, y-20}')
+[ -n "$geometry" ] && convert "$PWD/build/kl-window.png" -crop "$geometry" +repage "$PWD/build/kl-window.png"
+echo "screenshot: build/kl-window.png"
+kill "$kl" 2>/dev/null || true
