@@ -15,7 +15,7 @@ inline constexpr const char* kStartFailedMessage = "EXEｴﾗｰ";
 inline constexpr const char* kWindowNeverAppearedMessage = "window not found";
 
 struct OpenerTiming {
-  unsigned pollIntervalMs = 20;  // keeps the wait idle and the post prompt
+  unsigned pollIntervalMs = 40;  // keeps the wait idle and the post prompt
   unsigned waitLimitMs = 60000;  // how long a started target may take to show its window
 };
 

@@ -19,6 +19,14 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) 
   return 0;
 }
 
+// The common controls and dialogs are loaded when the window is built, not at every start:
+// the opener never needs them, and loading them would slow down each delivery.
+template <class Function>
+Function Resolve(const char* library, const char* name) {
+  HMODULE module = LoadLibraryA(library);
+  return module == nullptr ? nullptr : reinterpret_cast<Function>(GetProcAddress(module, name));
+}
+
 bool FaceExists(const std::string& face) {
   LOGFONTA query{};
   query.lfCharSet = DEFAULT_CHARSET;
@@ -72,11 +80,28 @@ std::vector<ControlId> CreationOrder(const FormSpec& spec) {
   return order;
 }
 
+// Sets the height of a closed combo box through the height of its selection field. How
+// field and frame add up differs between platforms (and the height read back need not be
+// the one set), so correct the request by what the box measures until it fits.
+void FitComboHeight(HWND combo, int height) {
+  auto request = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int pass = 0; pass < 4; ++pass) {
+    RECT box;
+    GetWindowRect(combo, &box);
+    const int current = box.bottom - box.top;
+    if (current == height) return;
+    request += height - current;
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+  }
+}
+
 }  // namespace
 
 Win32FormHost::Win32FormHost() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  if (auto initialize = Resolve<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll", "InitCommonControlsEx")) {
+    initialize(&controls);
+  }
   HDC screen = GetDC(nullptr);
   dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
@@ -133,12 +158,8 @@ void Win32FormHost::Create(const FormSpec& spec) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(control.bold ? boldFont_ : font_), FALSE);
     if (control.kind == ControlKind::ComboBox) {
       // The closed box is as high as the description says; its items are 12 pixels.
-      RECT box;
-      GetWindowRect(child, &box);
-      const int field = static_cast<int>(SendMessageA(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-      const int border = (box.bottom - box.top) - field;
-      SendMessageA(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scale(control.height) - border);
       SendMessageA(child, CB_SETITEMHEIGHT, 0, Scale(12));
+      FitComboHeight(child, Scale(control.height));
       for (const std::string& item : control.items) AddItem(id, item);
     }
     if (control.autoSize) FitToText(id);
@@ -236,7 +257,8 @@ std::optional<std::string> Win32FormHost::RunOpenDialog(const OpenDialogSpec& sp
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | (spec.hideReadOnly ? OFN_HIDEREADONLY : 0) |
                  (spec.fileMustExist ? OFN_FILEMUSTEXIST : 0);
-  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+  const auto getOpenFileName = Resolve<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
+  if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) return std::nullopt;
   return std::string(file.c_str());
 }
 
