@@ -23,7 +23,9 @@ constexpr const char* kTestNotFound = "not found";
 }  // namespace
 
 std::string BuildRedirectCommand(const std::string& executablePath) {
-  return "\"" + ExtractFilePath(executablePath) + "KL.EXE\" \"%1\"";
+  std::string command = "\"";
+  command.append(ExtractFilePath(executablePath)).append("KL.EXE\" \"%1\"");
+  return command;
 }
 
 TFrmcust::TFrmcust(FormHost& host, Platform& platform, ManagerTexts& texts)

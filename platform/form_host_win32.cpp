@@ -24,7 +24,8 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) 
 template <class Function>
 Function Resolve(const char* library, const char* name) {
   HMODULE module = LoadLibraryA(library);
-  return module == nullptr ? nullptr : reinterpret_cast<Function>(GetProcAddress(module, name));
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 bool FaceExists(const std::string& face) {

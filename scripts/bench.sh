@@ -7,8 +7,7 @@ source scripts/wine-session.sh
 
 install_missing_packages
 build="$PWD/build/win64"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKL_BUILD_BENCH=ON \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+configure_windows_build "$build"
 cmake --build "$build" --target kl_bench
 start_wine_session "$build"
 wine "$build/bin/kl_bench.exe"

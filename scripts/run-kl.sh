@@ -9,8 +9,7 @@ source scripts/wine-session.sh
 
 install_missing_packages
 build="$PWD/build/win64"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+configure_windows_build "$build"
 cmake --build "$build" --target KL
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then

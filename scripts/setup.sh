@@ -22,3 +22,9 @@ install_missing_packages() {
     $sudo locale-gen >/dev/null
   fi
 }
+
+# Configures the Windows build in the given folder (cross-compiled with mingw-w64).
+configure_windows_build() {
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKL_BUILD_BENCH=ON \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+}

@@ -171,6 +171,16 @@ TEST_F(ManagerWindow, ErrorInAHandlerIsShownAndTheWindowStaysUsable) {
   EXPECT_EQ(host_.exceptions.size(), 1u);
 }
 
+TEST_F(ManagerWindow, ErrorWhileCreatingIsShownByTheApplication) {
+  BreakingWindows windows;
+  windows.inner.Add("Kolbra");
+  windows.broken = true;
+  Platform platform{fake_.registry, fake_.heap, windows, fake_.launcher, fake_.messages, fake_.files, fake_.clock};
+  RunManager(host_, platform);
+  EXPECT_EQ(host_.exceptions, std::vector<std::string>{"window list unreadable"});
+  EXPECT_EQ(fake_.registry.OpenHandleCount(), 0u);  // the half-built window let go of its key
+}
+
 TEST(ManagerLayout, ControlsHaveTheirPlacesAndAUniqueTabOrder) {
   const FormSpec& layout = FrmcustLayout();
   EXPECT_EQ(layout.caption, "Kolbra");
