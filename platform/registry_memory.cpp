@@ -121,7 +121,8 @@ std::vector<NamedValue> InMemoryRegistry::Values(KeyHandle handle) {
 bool InMemoryRegistry::DeleteLeaf(RegistryRoot root, std::string_view path) {
   const auto names = SplitPath(path);
   if (!names || names->empty()) return false;
-  const std::string parentPath(path.substr(0, path.size() - names->back().size() - (path.back() == '\\')));
+  std::string parentPath;
+  for (std::size_t index = 0; index + 1 < names->size(); ++index) parentPath += (*names)[index] + '\\';
   Key* parent = Find(root, parentPath, false);
   if (parent == nullptr || parent->failWrites) return false;
   const auto found = parent->subkeys.find(names->back());

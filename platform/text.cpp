@@ -11,6 +11,12 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
   return IsLeadByte(static_cast<unsigned char>(text[pos])) && hasTrail ? 2 : 1;
 }
 
+bool EndsWithChar(std::string_view text, char byte) {
+  std::size_t last = 0;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) last = pos;
+  return !text.empty() && last == text.size() - 1 && text[last] == byte;
+}
+
 std::size_t AnsiPos(std::string_view needle, std::string_view haystack) {
   if (needle.empty()) return 0;
   for (std::size_t pos = 0; pos < haystack.size(); pos += CharLength(haystack, pos)) {

@@ -14,6 +14,10 @@ bool IsLeadByte(unsigned char byte);
 // the very end of the text counts as a character of its own.
 std::size_t CharLength(std::string_view text, std::size_t pos);
 
+// True when the last character of the text is the single byte `byte` (not the second
+// byte of a double-byte character).
+bool EndsWithChar(std::string_view text, char byte);
+
 // 1-based position of the first match of `needle` in `haystack`, or 0. A match never
 // starts on the second byte of a double-byte character; an empty needle never matches.
 std::size_t AnsiPos(std::string_view needle, std::string_view haystack);

@@ -67,10 +67,10 @@ void TRegistry::WriteString(std::string_view name, std::string_view value) {
 }
 
 bool TRegistry::DeleteKey(std::string_view key) {
+  // A trailing backslash names the same key; a backslash that ends a double-byte
+  // character is part of the name.
   std::string path = RelativePath(key);
-  while (!path.empty() && path.back() == '\\' && !IsLeadByte(path.size() > 1 ? path[path.size() - 2] : 0)) {
-    path.pop_back();
-  }
+  if (EndsWithChar(path, '\\')) path.pop_back();
   if (path.empty()) return false;  // never the root itself
   return DeleteTree(path);
 }

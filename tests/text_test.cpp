@@ -40,6 +40,13 @@ TEST(AnsiPos, FindsMatchesOnCharacterBoundariesOnly) {
   }
 }
 
+TEST(EndsWithChar, CountsOnlyCharactersOfTheirOwn) {
+  EXPECT_TRUE(EndsWithChar("Software\\kolbra\\", '\\'));
+  EXPECT_FALSE(EndsWithChar("Software\\" + kHyo, '\\'));
+  EXPECT_TRUE(EndsWithChar(kHyo + "\\", '\\'));
+  EXPECT_FALSE(EndsWithChar("", '\\'));
+}
+
 TEST(AnsiLowerCase, ChangesSingleByteLettersOnly) {
   // "Ｄ" (82 63) holds the byte 63 'c' and "ｱ" is single-byte katakana: neither changes.
   EXPECT_EQ(AnsiLowerCase(".DOC"), ".doc");
