@@ -266,6 +266,7 @@ std::optional<std::string> Win32FormHost::RunOpenDialog(const OpenDialogSpec& sp
 void Win32FormHost::Run() {
   ShowWindow(form_, SW_SHOWNORMAL);
   UpdateWindow(form_);
+  SetFocus(GetNextDlgTabItem(form_, nullptr, FALSE));  // the first control in tab order
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (IsWindow(form_) && IsDialogMessageA(form_, &message)) continue;  // Tab moves between controls

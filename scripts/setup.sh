@@ -1,7 +1,7 @@
 # Sourced by the scripts: installs what is missing on a Debian machine and the Japanese
 # locale under which Wine uses code page 932.
 
-kl_packages="cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64-posix \
+kl_packages="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix \
 wine wine64 xvfb x11-utils imagemagick locales fonts-ipafont-gothic"
 
 install_missing_packages() {
