@@ -13,7 +13,7 @@ namespace {
 ControlId IdOf(const char* name) {
   const auto& controls = FrmcustLayout().controls;
   const auto found = std::find_if(controls.begin(), controls.end(),
-                                  [name](const ControlSpec& control) { return control.name == name; });
+                                  [name](const ControlLayout& control) { return control.name == name; });
   return static_cast<ControlId>(found - controls.begin());
 }
 

@@ -3,9 +3,9 @@
 namespace kl {
 namespace {
 
-ControlSpec Control(const char* name, ControlKind kind, int left, int top, int width, int height,
+ControlLayout Control(const char* name, ControlKind kind, int left, int top, int width, int height,
                     const char* caption, int tabOrder) {
-  ControlSpec control{};
+  ControlLayout control{};
   control.name = name;
   control.kind = kind;
   control.left = left;
@@ -17,32 +17,32 @@ ControlSpec Control(const char* name, ControlKind kind, int left, int top, int w
   return control;
 }
 
-ControlSpec Label(const char* name, int left, int top, int width, int height, const char* caption) {
+ControlLayout Label(const char* name, int left, int top, int width, int height, const char* caption) {
   return Control(name, ControlKind::Label, left, top, width, height, caption, kNoTabStop);
 }
 
-ControlSpec Edit(const char* name, int left, int top, int width, int height, int tabOrder) {
+ControlLayout Edit(const char* name, int left, int top, int width, int height, int tabOrder) {
   return Control(name, ControlKind::Edit, left, top, width, height, "", tabOrder);
 }
 
-ControlSpec Button(const char* name, int left, int top, int width, int height, const char* caption,
+ControlLayout Button(const char* name, int left, int top, int width, int height, const char* caption,
                    int tabOrder) {
   return Control(name, ControlKind::Button, left, top, width, height, caption, tabOrder);
 }
 
-ControlSpec Combo(const char* name, int left, int top, int width, int height, int tabOrder, ComboStyle style,
+ControlLayout Combo(const char* name, int left, int top, int width, int height, int tabOrder, ComboStyle style,
                   std::vector<std::string> items = {}) {
-  ControlSpec control = Control(name, ControlKind::ComboBox, left, top, width, height, "", tabOrder);
+  ControlLayout control = Control(name, ControlKind::ComboBox, left, top, width, height, "", tabOrder);
   control.comboStyle = style;
   control.items = std::move(items);
   return control;
 }
 
-FormSpec MakeLayout() {
-  ControlSpec lavTest = Label("LavTest", 136, 87, 6, 12, "");
+FormLayout MakeLayout() {
+  ControlLayout lavTest = Label("LavTest", 136, 87, 6, 12, "");
   lavTest.bold = true;
   lavTest.autoSize = true;
-  return FormSpec{
+  return FormLayout{
       "Kolbra",
       367,
       146,
@@ -75,11 +75,11 @@ FormSpec MakeLayout() {
 
 }  // namespace
 
-const FormSpec& FrmcustLayout() {
-  static const FormSpec layout = MakeLayout();
+const FormLayout& FrmcustLayout() {
+  static const FormLayout layout = MakeLayout();
   return layout;
 }
 
-OpenDialogSpec OpenDialog1Layout() { return OpenDialogSpec{"*.EXE|*.EXE", true, true}; }
+OpenDialogOptions OpenDialog1Layout() { return OpenDialogOptions{"*.EXE|*.EXE", true, true}; }
 
 }  // namespace kl

@@ -1,11 +1,11 @@
 // The manager window as data: its settings and its controls in creation order.
 #pragma once
 
-#include "platform/form_spec.h"
+#include "platform/form_layout.h"
 
 namespace kl {
 
-const FormSpec& FrmcustLayout();
-OpenDialogSpec OpenDialog1Layout();
+const FormLayout& FrmcustLayout();
+OpenDialogOptions OpenDialog1Layout();
 
 }  // namespace kl

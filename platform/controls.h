@@ -57,13 +57,13 @@ class TComboBox : public TControl {
 
 class TOpenDialog {
  public:
-  TOpenDialog(FormHost& host, OpenDialogSpec spec) : host_(&host), spec_(std::move(spec)) {}
+  TOpenDialog(FormHost& host, OpenDialogOptions options) : host_(&host), options_(std::move(options)) {}
   std::string FileName() const { return fileName_; }
   void SetFileName(const std::string& fileName) { fileName_ = fileName; }
-  const OpenDialogSpec& spec() const { return spec_; }
+  const OpenDialogOptions& options() const { return options_; }
   // True when the user confirmed a file, which FileName then holds.
   bool Execute() {
-    auto chosen = host_->RunOpenDialog(spec_, fileName_);
+    auto chosen = host_->RunOpenDialog(options_, fileName_);
     if (!chosen) return false;
     fileName_ = *chosen;
     return true;
@@ -71,7 +71,7 @@ class TOpenDialog {
 
  private:
   FormHost* host_;
-  OpenDialogSpec spec_;
+  OpenDialogOptions options_;
   std::string fileName_;
 };
 

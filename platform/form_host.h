@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_spec.h"
+#include "platform/form_layout.h"
 
 namespace kl {
 
@@ -19,7 +19,7 @@ class FormHost {
   virtual ~FormHost() = default;
 
   // Builds the window and every control; nothing is shown yet.
-  virtual void Create(const FormSpec& spec) = 0;
+  virtual void Create(const FormLayout& layout) = 0;
 
   virtual std::string Text(ControlId control) = 0;
   virtual void SetText(ControlId control, const std::string& text) = 0;
@@ -40,7 +40,7 @@ class FormHost {
 
   // Runs a modal file-open dialog that starts with `fileName`; the chosen file's full
   // path, or none when the user cancels.
-  virtual std::optional<std::string> RunOpenDialog(const OpenDialogSpec& spec, const std::string& fileName) = 0;
+  virtual std::optional<std::string> RunOpenDialog(const OpenDialogOptions& options, const std::string& fileName) = 0;
 
   // Shows the form and handles its messages until it has been closed.
   virtual void Run() = 0;

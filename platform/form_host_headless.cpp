@@ -4,10 +4,10 @@
 
 namespace kl {
 
-void HeadlessFormHost::Create(const FormSpec& spec) {
-  spec_ = spec;
-  for (ControlId id = 0; id < static_cast<ControlId>(spec.controls.size()); ++id) {
-    const ControlSpec& control = spec.controls[static_cast<std::size_t>(id)];
+void HeadlessFormHost::Create(const FormLayout& layout) {
+  layout_ = layout;
+  for (ControlId id = 0; id < static_cast<ControlId>(layout.controls.size()); ++id) {
+    const ControlLayout& control = layout.controls[static_cast<std::size_t>(id)];
     controls_[id] = Control{control.caption, control.items, -1, clBlack, nullptr};
   }
 }
@@ -34,7 +34,7 @@ int HeadlessFormHost::ItemIndex(ControlId control) { return controls_.at(control
 void HeadlessFormHost::SetItemIndex(ControlId control, int index) {
   Control& c = controls_.at(control);
   c.itemIndex = index >= 0 && index < static_cast<int>(c.items.size()) ? index : -1;
-  const bool listOnly = spec_.controls[static_cast<std::size_t>(control)].comboStyle == ComboStyle::DropDownList;
+  const bool listOnly = layout_.controls[static_cast<std::size_t>(control)].comboStyle == ComboStyle::DropDownList;
   if (c.itemIndex >= 0) {
     c.text = c.items[static_cast<std::size_t>(c.itemIndex)];
   } else if (listOnly) {
@@ -54,7 +54,7 @@ void HeadlessFormHost::Close() {
   if (onClose_) onClose_();
 }
 
-std::optional<std::string> HeadlessFormHost::RunOpenDialog(const OpenDialogSpec&, const std::string& fileName) {
+std::optional<std::string> HeadlessFormHost::RunOpenDialog(const OpenDialogOptions&, const std::string& fileName) {
   dialogStartNames.push_back(fileName);
   if (dialogAnswers.empty()) return std::nullopt;
   auto answer = dialogAnswers.front();
@@ -63,8 +63,8 @@ std::optional<std::string> HeadlessFormHost::RunOpenDialog(const OpenDialogSpec&
 }
 
 ControlId HeadlessFormHost::Find(const std::string& name) const {
-  for (ControlId id = 0; id < static_cast<ControlId>(spec_.controls.size()); ++id) {
-    if (spec_.controls[static_cast<std::size_t>(id)].name == name) return id;
+  for (ControlId id = 0; id < static_cast<ControlId>(layout_.controls.size()); ++id) {
+    if (layout_.controls[static_cast<std::size_t>(id)].name == name) return id;
   }
   throw std::out_of_range("no control " + name);
 }

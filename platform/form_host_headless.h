@@ -10,7 +10,7 @@ namespace kl {
 
 class HeadlessFormHost final : public FormHost {
  public:
-  void Create(const FormSpec& spec) override;
+  void Create(const FormLayout& layout) override;
   std::string Text(ControlId control) override;
   void SetText(ControlId control, const std::string& text) override;
   void SetFontColor(ControlId control, Color color) override;
@@ -22,7 +22,7 @@ class HeadlessFormHost final : public FormHost {
   void OnEvent(ControlId control, std::function<void()> handler) override;
   void OnClose(std::function<void()> handler) override;
   void Close() override;
-  std::optional<std::string> RunOpenDialog(const OpenDialogSpec& spec, const std::string& fileName) override;
+  std::optional<std::string> RunOpenDialog(const OpenDialogOptions& options, const std::string& fileName) override;
   void Run() override {}
   void ShowException(const std::string& message) override { exceptions.push_back(message); }
 
@@ -34,7 +34,7 @@ class HeadlessFormHost final : public FormHost {
 
   Color FontColor(const std::string& name) { return controls_.at(Find(name)).color; }
   bool closed() const { return closed_; }
-  const FormSpec& spec() const { return spec_; }
+  const FormLayout& layout() const { return layout_; }
 
   // Answers of the file-open dialog, one per run; none cancels.
   std::deque<std::optional<std::string>> dialogAnswers;
@@ -49,7 +49,7 @@ class HeadlessFormHost final : public FormHost {
     Color color = clBlack;
     std::function<void()> handler;
   };
-  FormSpec spec_;
+  FormLayout layout_;
   std::map<ControlId, Control> controls_;
   std::function<void()> onClose_;
   bool closed_ = false;

@@ -53,7 +53,7 @@ struct ChildClass {
   DWORD exStyle;
 };
 
-ChildClass ClassOf(const ControlSpec& control) {
+ChildClass ClassOf(const ControlLayout& control) {
   switch (control.kind) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
@@ -72,11 +72,11 @@ ChildClass ClassOf(const ControlSpec& control) {
 
 // Tab order follows the order of the child windows: controls without a tab stop first,
 // then the others by their tab order.
-std::vector<ControlId> CreationOrder(const FormSpec& spec) {
-  std::vector<ControlId> order(spec.controls.size());
+std::vector<ControlId> CreationOrder(const FormLayout& layout) {
+  std::vector<ControlId> order(layout.controls.size());
   for (ControlId id = 0; id < static_cast<ControlId>(order.size()); ++id) order[static_cast<std::size_t>(id)] = id;
-  std::stable_sort(order.begin(), order.end(), [&spec](ControlId a, ControlId b) {
-    return spec.controls[static_cast<std::size_t>(a)].tabOrder < spec.controls[static_cast<std::size_t>(b)].tabOrder;
+  std::stable_sort(order.begin(), order.end(), [&layout](ControlId a, ControlId b) {
+    return layout.controls[static_cast<std::size_t>(a)].tabOrder < layout.controls[static_cast<std::size_t>(b)].tabOrder;
   });
   return order;
 }
@@ -120,8 +120,8 @@ HFONT Win32FormHost::MakeFont(const std::string& face, int height, bool bold) co
                      face.c_str());
 }
 
-void Win32FormHost::Create(const FormSpec& spec) {
-  spec_ = spec;
+void Win32FormHost::Create(const FormLayout& layout) {
+  layout_ = layout;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA formClass{};
   formClass.lpfnWndProc = &Win32FormHost::Procedure;
@@ -132,22 +132,22 @@ void Win32FormHost::Create(const FormSpec& spec) {
   RegisterClassA(&formClass);
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT frame{0, 0, Scale(spec.clientWidth), Scale(spec.clientHeight)};
+  RECT frame{0, 0, Scale(layout.clientWidth), Scale(layout.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  form_ = CreateWindowExA(0, kFormClass, spec.caption.c_str(), style, left, top, width, height, nullptr, nullptr,
+  form_ = CreateWindowExA(0, kFormClass, layout.caption.c_str(), style, left, top, width, height, nullptr, nullptr,
                           instance, this);
 
-  const std::string face = NearestFace(spec.fontName);
-  font_ = MakeFont(face, spec.fontHeight, false);
-  boldFont_ = MakeFont(face, spec.fontHeight, true);
+  const std::string face = NearestFace(layout.fontName);
+  font_ = MakeFont(face, layout.fontHeight, false);
+  boldFont_ = MakeFont(face, layout.fontHeight, true);
   SendMessageA(form_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-  for (ControlId id : CreationOrder(spec)) {
-    const ControlSpec& control = spec.controls[static_cast<std::size_t>(id)];
+  for (ControlId id : CreationOrder(layout)) {
+    const ControlLayout& control = layout.controls[static_cast<std::size_t>(id)];
     const ChildClass childClass = ClassOf(control);
     const DWORD tabStop = control.tabOrder == kNoTabStop ? 0 : WS_TABSTOP;
     // A combo box's height at creation includes its drop-down list.
@@ -178,7 +178,7 @@ std::string Win32FormHost::Text(ControlId control) {
 
 void Win32FormHost::SetText(ControlId control, const std::string& text) {
   SetWindowTextA(Child(control), text.c_str());
-  if (spec_.controls[static_cast<std::size_t>(control)].autoSize) FitToText(control);
+  if (layout_.controls[static_cast<std::size_t>(control)].autoSize) FitToText(control);
 }
 
 void Win32FormHost::FitToText(ControlId control) {
@@ -192,8 +192,8 @@ void Win32FormHost::FitToText(ControlId control) {
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, previous);
   ReleaseDC(child, dc);
-  const ControlSpec& spec = spec_.controls[static_cast<std::size_t>(control)];
-  const int width = text.empty() ? Scale(spec.width) : extent.cx;
+  const ControlLayout& layout = layout_.controls[static_cast<std::size_t>(control)];
+  const int width = text.empty() ? Scale(layout.width) : extent.cx;
   SetWindowPos(child, nullptr, 0, 0, width, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(form_, nullptr, TRUE);
 }
@@ -219,7 +219,7 @@ std::vector<std::string> Win32FormHost::Items(ControlId control) {
 void Win32FormHost::ClearItems(ControlId control) {
   const std::string typed = Text(control);  // emptying the list also empties the edit field
   SendMessageA(Child(control), CB_RESETCONTENT, 0, 0);
-  if (spec_.controls[static_cast<std::size_t>(control)].comboStyle == ComboStyle::DropDown) {
+  if (layout_.controls[static_cast<std::size_t>(control)].comboStyle == ComboStyle::DropDown) {
     SetWindowTextA(Child(control), typed.c_str());
   }
 }
@@ -244,8 +244,8 @@ void Win32FormHost::OnClose(std::function<void()> handler) { onClose_ = std::mov
 
 void Win32FormHost::Close() { SendMessageA(form_, WM_CLOSE, 0, 0); }
 
-std::optional<std::string> Win32FormHost::RunOpenDialog(const OpenDialogSpec& spec, const std::string& fileName) {
-  std::string filter = spec.filter;
+std::optional<std::string> Win32FormHost::RunOpenDialog(const OpenDialogOptions& options, const std::string& fileName) {
+  std::string filter = options.filter;
   std::replace(filter.begin(), filter.end(), '|', '\0');
   filter.append(2, '\0');
   std::string file = fileName;
@@ -256,8 +256,8 @@ std::optional<std::string> Win32FormHost::RunOpenDialog(const OpenDialogSpec& sp
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | (spec.hideReadOnly ? OFN_HIDEREADONLY : 0) |
-                 (spec.fileMustExist ? OFN_FILEMUSTEXIST : 0);
+  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | (options.hideReadOnly ? OFN_HIDEREADONLY : 0) |
+                 (options.fileMustExist ? OFN_FILEMUSTEXIST : 0);
   const auto getOpenFileName = Resolve<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", "GetOpenFileNameA");
   if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) return std::nullopt;
   return std::string(file.c_str());
@@ -296,7 +296,7 @@ LRESULT Win32FormHost::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
       const WORD code = HIWORD(wParam);
       const auto handler = handlers_.find(control);
       if (handler != handlers_.end() && (code == BN_CLICKED || code == CBN_SELCHANGE)) {
-        const auto kind = spec_.controls[static_cast<std::size_t>(control)].kind;
+        const auto kind = layout_.controls[static_cast<std::size_t>(control)].kind;
         if ((kind == ControlKind::Button) == (code == BN_CLICKED)) handler->second();
       }
       return 0;

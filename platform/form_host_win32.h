@@ -15,7 +15,7 @@ class Win32FormHost final : public FormHost {
   Win32FormHost();
   ~Win32FormHost() override;
 
-  void Create(const FormSpec& spec) override;
+  void Create(const FormLayout& layout) override;
   std::string Text(ControlId control) override;
   void SetText(ControlId control, const std::string& text) override;
   void SetFontColor(ControlId control, Color color) override;
@@ -27,7 +27,7 @@ class Win32FormHost final : public FormHost {
   void OnEvent(ControlId control, std::function<void()> handler) override;
   void OnClose(std::function<void()> handler) override;
   void Close() override;
-  std::optional<std::string> RunOpenDialog(const OpenDialogSpec& spec, const std::string& fileName) override;
+  std::optional<std::string> RunOpenDialog(const OpenDialogOptions& options, const std::string& fileName) override;
   void Run() override;
   void ShowException(const std::string& message) override;
 
@@ -42,7 +42,7 @@ class Win32FormHost final : public FormHost {
   int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
   void FitToText(ControlId control);
 
-  FormSpec spec_;
+  FormLayout layout_;
   HWND form_ = nullptr;
   int dpi_ = 96;
   HFONT font_ = nullptr;

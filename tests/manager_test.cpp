@@ -124,7 +124,7 @@ TEST_F(ManagerWindow, BrowsePutsTheConfirmedPathIntoTheCommand) {
   host_.Click("ButBrowse");
   EXPECT_EQ(form->EdtExe.Text(), "C:\\Apps\\viewer.exe");
   EXPECT_EQ(host_.dialogStartNames, (std::vector<std::string>{"*.exe", "*.exe"}));
-  EXPECT_EQ(form->OpenDialog1.spec().filter, "*.EXE|*.EXE");
+  EXPECT_EQ(form->OpenDialog1.options().filter, "*.EXE|*.EXE");
 }
 
 TEST_F(ManagerWindow, ClosingFreesTheRegistryObjectOnce) {
@@ -182,12 +182,12 @@ TEST_F(ManagerWindow, ErrorWhileCreatingIsShownByTheApplication) {
 }
 
 TEST(ManagerLayout, ControlsHaveTheirPlacesAndAUniqueTabOrder) {
-  const FormSpec& layout = FrmcustLayout();
+  const FormLayout& layout = FrmcustLayout();
   EXPECT_EQ(layout.caption, "Kolbra");
   EXPECT_EQ(layout.clientWidth, 367);
   EXPECT_EQ(layout.clientHeight, 146);
   std::vector<int> tabOrders;
-  for (const ControlSpec& control : layout.controls) {
+  for (const ControlLayout& control : layout.controls) {
     if (control.tabOrder != kNoTabStop) tabOrders.push_back(control.tabOrder);
   }
   std::sort(tabOrders.begin(), tabOrders.end());

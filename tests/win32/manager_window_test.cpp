@@ -85,20 +85,20 @@ TEST_F(ManagerWindowExe, EveryControlStandsWhereTheLayoutSays) {
 
   const auto& controls = FrmcustLayout().controls;
   for (std::size_t id = 0; id < controls.size(); ++id) {
-    const ControlSpec& spec = controls[id];
-    SCOPED_TRACE(spec.name);
+    const ControlLayout& layout = controls[id];
+    SCOPED_TRACE(layout.name);
     HWND child = GetDlgItem(form_, Win32FormHost::kFirstControlId + static_cast<int>(id));
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(ClassName(child), ExpectedClass(spec.kind));
-    if (spec.kind != ControlKind::ComboBox) EXPECT_EQ(WindowText(child), spec.caption);
+    EXPECT_EQ(ClassName(child), ExpectedClass(layout.kind));
+    if (layout.kind != ControlKind::ComboBox) EXPECT_EQ(WindowText(child), layout.caption);
     RECT box;
     GetWindowRect(child, &box);
     MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&box), 2);
-    EXPECT_EQ(box.left, spec.left);
-    EXPECT_EQ(box.top, spec.top);
-    if (!spec.autoSize) {
-      EXPECT_EQ(box.right - box.left, spec.width);
-      EXPECT_EQ(box.bottom - box.top, spec.height);
+    EXPECT_EQ(box.left, layout.left);
+    EXPECT_EQ(box.top, layout.top);
+    if (!layout.autoSize) {
+      EXPECT_EQ(box.right - box.left, layout.width);
+      EXPECT_EQ(box.bottom - box.top, layout.height);
     }
   }
   Win32Registry backend;
@@ -107,8 +107,8 @@ TEST_F(ManagerWindowExe, EveryControlStandsWhereTheLayoutSays) {
 
 TEST_F(ManagerWindowExe, TabMovesThroughTheControlsInTabOrder) {
   std::vector<std::pair<int, std::string>> ordered;
-  for (const ControlSpec& spec : FrmcustLayout().controls) {
-    if (spec.tabOrder != kNoTabStop) ordered.emplace_back(spec.tabOrder, spec.name);
+  for (const ControlLayout& layout : FrmcustLayout().controls) {
+    if (layout.tabOrder != kNoTabStop) ordered.emplace_back(layout.tabOrder, layout.name);
   }
   std::sort(ordered.begin(), ordered.end());
   HWND first = GetNextDlgTabItem(form_, nullptr, FALSE);

@@ -20,7 +20,7 @@ constexpr Color clRed = 0x0000FF;
 
 constexpr int kNoTabStop = -1;
 
-struct ControlSpec {
+struct ControlLayout {
   std::string name;
   ControlKind kind;
   int left, top, width, height;  // pixels of the client area at 96 dpi
@@ -32,15 +32,15 @@ struct ControlSpec {
   bool autoSize = false;  // sizes itself to its text
 };
 
-struct FormSpec {
+struct FormLayout {
   std::string caption;
   int clientWidth, clientHeight;  // at 96 dpi
   std::string fontName;
   int fontHeight;  // pixels at 96 dpi
-  std::vector<ControlSpec> controls;
+  std::vector<ControlLayout> controls;
 };
 
-struct OpenDialogSpec {
+struct OpenDialogOptions {
   std::string filter;  // display name and pattern pairs separated by "|"
   bool fileMustExist = true;
   bool hideReadOnly = true;
