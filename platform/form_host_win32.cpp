@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace kl {
 namespace {
@@ -140,6 +141,7 @@ void Win32FormHost::Create(const FormLayout& layout) {
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   form_ = CreateWindowExA(0, kFormClass, layout.caption.c_str(), style, left, top, width, height, nullptr, nullptr,
                           instance, this);
+  if (form_ == nullptr) throw std::runtime_error("the window cannot be created");
 
   const std::string face = NearestFace(layout.fontName);
   font_ = MakeFont(face, layout.fontHeight, false);

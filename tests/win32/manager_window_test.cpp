@@ -45,6 +45,9 @@ class ManagerWindowExe : public ::testing::Test {
   void SetUp() override {
     Win32Registry backend;
     TRegistry(backend).DeleteKey("\\Software\\kolbra");
+  }
+
+  void StartKl() {
     kl_ = std::make_unique<test::ChildProcess>("\"" + test::OwnFolder() + "KL.EXE\"");
     const DWORD start = GetTickCount();
     while ((form_ = FindWindowA("TFrmcust", "Kolbra")) == nullptr && GetTickCount() - start < kTimeoutMs) Sleep(50);
@@ -55,7 +58,7 @@ class ManagerWindowExe : public ::testing::Test {
 
   void TearDown() override {
     if (form_ != nullptr && IsWindow(form_)) PostMessageA(form_, WM_CLOSE, 0, 0);
-    kl_->WaitForExit(kTimeoutMs);
+    if (kl_) kl_->WaitForExit(kTimeoutMs);
   }
 
   HWND Control(const char* name) const {
@@ -76,6 +79,7 @@ class ManagerWindowExe : public ::testing::Test {
 };
 
 TEST_F(ManagerWindowExe, EveryControlStandsWhereTheLayoutSays) {
+  StartKl();
   RECT client;
   GetClientRect(form_, &client);
   EXPECT_EQ(client.right, 367);
@@ -106,6 +110,7 @@ TEST_F(ManagerWindowExe, EveryControlStandsWhereTheLayoutSays) {
 }
 
 TEST_F(ManagerWindowExe, TabMovesThroughTheControlsInTabOrder) {
+  StartKl();
   std::vector<std::pair<int, std::string>> ordered;
   for (const ControlLayout& layout : FrmcustLayout().controls) {
     if (layout.tabOrder != kNoTabStop) ordered.emplace_back(layout.tabOrder, layout.name);
@@ -122,6 +127,7 @@ TEST_F(ManagerWindowExe, TabMovesThroughTheControlsInTabOrder) {
 }
 
 TEST_F(ManagerWindowExe, DragTestFindsTheWindowItself) {
+  StartKl();
   SetWindowTextA(Control("CmbCaption"), "Kolbra");
   PostClick("ButTest");
   const DWORD start = GetTickCount();
@@ -129,7 +135,26 @@ TEST_F(ManagerWindowExe, DragTestFindsTheWindowItself) {
   EXPECT_EQ(WindowText(Control("LavTest")), "OK");
 }
 
+TEST_F(ManagerWindowExe, ListsTheRedirectedExtensionsFromTheRegistry) {
+  Win32Registry backend;
+  TRegistry registry(backend);
+  for (const char* extension : {".psd", ".doc"}) {
+    ASSERT_TRUE(registry.OpenKey(std::string("\\Software\\kolbra\\") + extension, true));
+  }
+  StartKl();
+  HWND list = Control("CmbExt");
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
+  // Wine hands another process's list items back as UTF-16 even to SendMessageA.
+  wchar_t item[64] = {};
+  SendMessageW(list, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L".doc");
+  SendMessageW(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L".psd");
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
+}
+
 TEST_F(ManagerWindowExe, CloseButtonEndsTheProgram) {
+  StartKl();
   PostClick("Button1");
   EXPECT_EQ(kl_->WaitForExit(kTimeoutMs), 0u);
   form_ = nullptr;
