@@ -26,10 +26,9 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 sleep 1
-import -window root "$PWD/build/kl-window.png"
-# Crop to the window with a margin.
+# The window with a margin, or the whole screen when it cannot be found.
 geometry=$(xwininfo -name Kolbra 2>/dev/null | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
   /Width:/{w=$2} /Height:/{h=$2} END{if (w) printf "%dx%d+%d+%d", w+40, h+40, x-20, y-20}')
-[ -n "$geometry" ] && convert "$PWD/build/kl-window.png" -crop "$geometry" +repage "$PWD/build/kl-window.png"
+import -window root ${geometry:+-crop "$geometry" +repage} "$PWD/build/kl-window.png"
 echo "screenshot: build/kl-window.png"
 kill "$kl" 2>/dev/null || true
