@@ -5,7 +5,7 @@
 #include "manager/frmcust_layout.h"
 #include "opener/find_window.h"
 #include "platform/text.h"
-#include "store/layout.h"
+#include "store/settings_paths.h"
 
 namespace kl {
 namespace {
@@ -59,7 +59,7 @@ TFrmcust::TFrmcust(FormHost& host, Platform& platform, ManagerTexts& texts)
   texts_.redirectCommand = BuildRedirectCommand(platform_.files.ExecutablePath());
   ButRefreshClick();
   registry_->SetRootKey(RegistryRoot::CurrentUser);
-  registry_->OpenKey(layout::kRecordPrefix, true);
+  registry_->OpenKey(settings::kRecordPrefix, true);
   std::vector<std::string> extensions;
   registry_->GetKeyNames(extensions);
   CmbExt.SetItems(extensions);

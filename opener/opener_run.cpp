@@ -5,7 +5,7 @@
 #include "opener/drop_list.h"
 #include "opener/find_window.h"
 #include "platform/text.h"
-#include "store/layout.h"
+#include "store/settings_paths.h"
 #include "store/registry.h"
 
 namespace kl {
@@ -41,15 +41,15 @@ std::optional<Target> ReadTarget(const std::string& firstArgument, bool viewerMo
   TRegistry registry(platform.registry);
   registry.SetRootKey(RegistryRoot::CurrentUser);
   if (viewerMode) {
-    registry.OpenKey(layout::kSettingsRoot, false);
-    return Target{registry.ReadString(layout::kDefaultValue), layout::kViewerTitle};
+    registry.OpenKey(settings::kSettingsRoot, false);
+    return Target{registry.ReadString(settings::kDefaultValue), settings::kViewerTitle};
   }
-  const std::string record = layout::kRecordPrefix + AnsiLowerCase(ExtractFileExt(firstArgument));
+  const std::string record = settings::kRecordPrefix + AnsiLowerCase(ExtractFileExt(firstArgument));
   if (!registry.KeyExists(record)) return std::nullopt;
   registry.OpenKey(record, false);
   Target target;
-  target.command = registry.ReadString(layout::kDefaultValue);
-  target.title = registry.ReadString(layout::kCaptionValue);
+  target.command = registry.ReadString(settings::kDefaultValue);
+  target.title = registry.ReadString(settings::kCaptionValue);
   return target;
 }
 

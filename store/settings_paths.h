@@ -1,7 +1,7 @@
-// Where the program keeps its settings and what it reads of them.
+// Where the program keeps its settings in the registry, and the names of their values.
 #pragma once
 
-namespace kl::layout {
+namespace kl::settings {
 
 constexpr const char* kSettingsRoot = "\\Software\\kolbra";
 constexpr const char* kRecordPrefix = "\\Software\\kolbra\\";  // + extension
@@ -10,4 +10,4 @@ constexpr const char* kCaptionValue = "caption";
 constexpr const char* kBackupValue = "bak";
 constexpr const char* kViewerTitle = "Queue";
 
-}  // namespace kl::layout
+}  // namespace kl::settings
