@@ -25,12 +25,11 @@ TEST(Win32FileSystem, DirectoryExistsOnlyForFolders) {
 
 TEST(Win32Launcher, CommandsThatCannotStartGiveResultsBelowThirtyTwo) {
   Win32Launcher launcher;
-  InMemoryLauncher stand_in;
-  for (const std::string command : {std::string(""), std::string("C:\\no such folder\\missing.exe")}) {
-    SCOPED_TRACE(command);
-    EXPECT_LT(launcher.WinExec(command, kShowNormal), 32u);
-    if (command.empty()) EXPECT_LT(stand_in.WinExec(command, kShowNormal), 32u);
-  }
+  EXPECT_LT(launcher.WinExec("C:\\no such folder\\missing.exe", kShowNormal), 32u);
+  // The in-memory launcher answers an empty command line as the real one does.
+  InMemoryLauncher standIn;
+  EXPECT_LT(launcher.WinExec("", kShowNormal), 32u);
+  EXPECT_LT(standIn.WinExec("", kShowNormal), 32u);
 }
 
 }  // namespace
